@@ -1,0 +1,27 @@
+# One folder, two libraries: `NAME` holds the folder's portable logic (every .cpp not
+# ending in _win32.cpp; built for the host and for Win32) and, in the Win32 build,
+# `NAME_win32` holds its Win32 adapters (the _win32.cpp files). Programs link both and get
+# only the objects they reference.
+function(veskara_folder_library name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(portable ${sources})
+  list(FILTER portable EXCLUDE REGEX "_win32\\.cpp$")
+  set(adapters ${sources})
+  list(FILTER adapters INCLUDE REGEX "_win32\\.cpp$")
+  if(portable)
+    add_library(${name} STATIC ${portable})
+    target_link_libraries(${name} PUBLIC vk_platform ${ARGN})
+  else()
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE vk_platform ${ARGN})
+  endif()
+  if(WIN32)
+    if(adapters)
+      add_library(${name}_win32 STATIC ${adapters})
+      target_link_libraries(${name}_win32 PUBLIC ${name} vk_win32)
+    else()
+      add_library(${name}_win32 INTERFACE)
+      target_link_libraries(${name}_win32 INTERFACE ${name} vk_win32)
+    endif()
+  endif()
+endfunction()

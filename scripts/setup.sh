@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs everything the build and the tests need on a Debian 12 machine (as root).
+# Quick the second time: apt is asked only for what is missing, and the cross-built
+# libraries are kept in a cache keyed by their source versions.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+
+packages=(
+  cmake ninja-build g++ pkg-config python3
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+  libz-mingw-w64-dev mingw-w64-tools
+  libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libjpeg-dev libgif-dev zlib1g-dev
+  wine wine32:i386 xvfb xdotool x11-apps x11-utils imagemagick
+  fonts-wqy-zenhei locales
+  dpkg-dev autoconf automake libtool nasm
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  export DEBIAN_FRONTEND=noninteractive
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ /etc/apt/sources.list; then
+    cat > /etc/apt/sources.list.d/veskara-src.sources <<'SRC'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+
+Types: deb-src
+URIs: http://deb.debian.org/debian-security
+Suites: bookworm-security
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+  fi
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# Wine and the Windows console want a locale that exists; zh_CN gives code page 936.
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN.utf8$'; then
+  sed -i -E 's/^# *(zh_CN.UTF-8 UTF-8|en_US.UTF-8 UTF-8)/\1/' /etc/locale.gen
+  locale-gen >/dev/null
+fi
+
+"$here/scripts/cross-deps.sh"
