@@ -16,6 +16,7 @@ int RandomValue();                     // 0..32767
 int Random(int a, int b);
 
 Text NumberToText(long long value);  // decimal, "-" for negatives
+inline Text NumberToText(int value) { return NumberToText(static_cast<long long>(value)); }
 Text NumberToText(double value);     // 13 significant digits
 long long Floor(double value);       // greatest integer not above the value
 
