@@ -1,0 +1,101 @@
+"""The main window as a user and a UI-automation client meet it: place, shape, owner,
+controls, colours, dragging, Esc, and Chinese captions under both ANSI code pages."""
+
+import unittest
+
+import widget
+from widget import Widget, pixel, pixels, program_path, screenshot
+
+SCREEN = (1280, 1024)
+CENTRED = ((SCREEN[0] - 340) // 2, (SCREEN[1] - 341) // 2)
+
+# Visible controls: ID -> (left, top, width, height) in client coordinates.
+PLACES = {
+    1: (56, 232, 224, 24), 2: (214, 254, 72, 24), 3: (56, 208, 56, 24), 4: (112, 272, 136, 40),
+    5: (64, 246, 136, 40), 6: (80, 66, 56, 32), 8: (148, 62, 36, 27), 10: (56, 184, 56, 24),
+    11: (56, 160, 56, 24), 12: (227, 66, 22, 22), 13: (146, 44, 62, 16), 14: (120, 24, 88, 13),
+    15: (128, 308, 88, 13), 16: (56, 136, 56, 24), 17: (56, 112, 56, 24), 18: (112, 100, 112, 48),
+    19: (224, 104, 48, 44), 21: (214, 158, 70, 74), 22: (112, 152, 104, 80), 24: (184, 62, 44, 27),
+}
+# Captions no start-up step changes.
+DESIGN_TEXTS = {3: "置顶", 10: "天气↑", 11: "天气↓", 16: "透明度↑", 17: "透明度↓", 15: "by:qolvex"}
+
+DISC, RING = (223, 230, 240), (68, 68, 68)
+
+
+def near(colour, expected, tolerance=8):
+    return all(abs(a - b) <= tolerance for a, b in zip(colour, expected))
+
+
+class StartedWindow(unittest.TestCase):
+    """One veskara-sim run, looked at without touching it."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.run_ = Widget(program_path("veskara-sim.exe")).__enter__()
+        cls.snap = cls.run_.snapshot()
+        cls.shot = screenshot("window-started")
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.run_.__exit__(None, None, None)
+
+    def test_opens_centred_with_its_outer_size(self):
+        self.assertEqual(self.snap.rect, (CENTRED[0], CENTRED[1], CENTRED[0] + 340, CENTRED[1] + 341))
+        self.assertFalse(self.snap.topmost)
+        self.assertFalse(self.snap.layered, "opaque at start without a transparency call")
+
+    def test_has_no_taskbar_button(self):
+        self.assertEqual(self.snap.owner, {"exists": True, "visible": False, "toolwindow": True})
+
+    def test_region_is_the_skin_pictures_runs(self):
+        skin = widget.read_png_rgba(widget.SOURCE + "/assets/skin.png")
+        expected = {(x, y) for y, row in enumerate(skin) for x, p in enumerate(row) if p[:3] != (255, 255, 255)}
+        actual = {(x, y) for (l, t, r, b) in self.snap.region for y in range(t, b) for x in range(l, r)}
+        self.assertTrue(self.snap.region, "the window has a region")
+        self.assertEqual(len(actual ^ expected), 0, "region and skin differ in %d pixels" % len(actual ^ expected))
+
+    def test_visible_controls_sit_at_their_places_with_ids_and_texts(self):
+        shown = {i: c["rect"] for i, c in self.snap.controls.items() if c["visible"]}
+        self.assertEqual(shown, PLACES)
+        for control_id, text in DESIGN_TEXTS.items():
+            self.assertEqual(self.snap.text(control_id), text)
+        self.assertRegex(self.snap.text(6), r"^\d+%$")
+        self.assertNotIn(20, shown, "the lunar calendar is never visible")
+
+    def test_disc_and_ring_show_their_colours(self):
+        picture = pixels(self.shot)
+        left, top = self.snap.rect[:2]
+        self.assertTrue(near(pixel(picture, left + 100, top + 100), DISC), pixel(picture, left + 100, top + 100))
+        self.assertTrue(near(pixel(picture, left + 172, top + 28), RING), pixel(picture, left + 172, top + 28))
+        # Outside the disc the widget is cut away: the (black) root window shows.
+        self.assertEqual(pixel(picture, left + 2, top + 2), (0, 0, 0))
+
+
+class DragAndEsc(unittest.TestCase):
+    def test_drag_by_the_clock_not_by_the_cpu_figure_then_esc_ends_with_0(self):
+        with Widget(program_path("veskara-sim.exe")) as run:
+            before = run.snapshot()
+            widget.drag(before.screen_point(6), (60, 40))
+            after_cpu = run.snapshot()
+            self.assertEqual(after_cpu.rect, before.rect, "a press on the CPU figure does not drag")
+            widget.drag(before.screen_point(18), (60, 40))
+            moved = run.snapshot()
+            self.assertEqual(moved.rect[:2], (before.rect[0] + 60, before.rect[1] + 40))
+            screenshot("window-dragged")
+            widget.key("Escape", at=moved.screen_point(18))
+            self.assertEqual(run.wait_exit(), 0)
+
+
+class ChineseCaptions(unittest.TestCase):
+    def test_captions_read_right_under_both_code_pages(self):
+        for locale, name in (("en_US.UTF-8", "cp1252"), ("zh_CN.UTF-8", "cp936")):
+            with self.subTest(locale=locale), Widget(program_path("veskara-sim.exe"), locale=locale) as run:
+                snap = run.snapshot()
+                screenshot("captions-" + name)
+                for control_id, text in DESIGN_TEXTS.items():
+                    self.assertEqual(snap.text(control_id), text)
+
+
+if __name__ == "__main__":
+    unittest.main()
