@@ -9,7 +9,7 @@ constexpr int kSamplesPerAxis = 4;
 
 // Even-odd crossing test; a point exactly on an edge counts on one side only, so two
 // polygons sharing an edge never both claim a sample.
-bool Inside(const Polygon& polygon, double x, double y) {
+bool Inside(const Outline& polygon, double x, double y) {
   bool inside = false;
   for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
     const PointF& a = polygon[i];
@@ -24,7 +24,7 @@ bool Inside(const Polygon& polygon, double x, double y) {
 
 }  // namespace
 
-std::vector<std::uint8_t> CoverageMask(const std::vector<Polygon>& polygons, int width,
+std::vector<std::uint8_t> CoverageMask(const std::vector<Outline>& polygons, int width,
                                        int height) {
   if (width <= 0 || height <= 0) return {};
   // Samples counted per pixel; a sample covered by several polygons counts once because
@@ -32,7 +32,7 @@ std::vector<std::uint8_t> CoverageMask(const std::vector<Polygon>& polygons, int
   const int sampleW = width * kSamplesPerAxis;
   const int sampleH = height * kSamplesPerAxis;
   std::vector<std::uint8_t> covered(std::size_t(sampleW) * sampleH, 0);
-  for (const Polygon& polygon : polygons) {
+  for (const Outline& polygon : polygons) {
     if (polygon.size() < 3) continue;
     double minX = polygon[0].x, maxX = minX, minY = polygon[0].y, maxY = minY;
     for (const PointF& p : polygon) {

@@ -25,27 +25,27 @@ bool IsNarrow(char c) { return c == ':' || c == '.'; }
 double CellWidth(char c) { return IsNarrow(c) ? kNarrowWidth : kWidth; }
 
 // A horizontal bar with pointed ends between the centre lines x0 and x1, at height y.
-Polygon HorizontalBar(double x0, double x1, double y) {
+Outline HorizontalBar(double x0, double x1, double y) {
   const double t = kThickness / 2;
   x0 += kGap;
   x1 -= kGap;
   return {{x0, y}, {x0 + t, y - t}, {x1 - t, y - t}, {x1, y}, {x1 - t, y + t}, {x0 + t, y + t}};
 }
 
-Polygon VerticalBar(double x, double y0, double y1) {
+Outline VerticalBar(double x, double y0, double y1) {
   const double t = kThickness / 2;
   y0 += kGap;
   y1 -= kGap;
   return {{x, y0}, {x + t, y0 + t}, {x + t, y1 - t}, {x, y1}, {x - t, y1 - t}, {x - t, y0 + t}};
 }
 
-Polygon Square(double cx, double cy) {
+Outline Square(double cx, double cy) {
   const double t = kThickness / 2;
   return {{cx - t, cy - t}, {cx + t, cy - t}, {cx + t, cy + t}, {cx - t, cy + t}};
 }
 
 // The shapes of one character in a unit-height cell whose left edge is at x.
-void AddCharacter(char c, double x, std::vector<Polygon>& out) {
+void AddCharacter(char c, double x, std::vector<Outline>& out) {
   const double t = kThickness / 2;
   const double left = x + t, right = x + kWidth - t;
   const double top = t, middle = 0.5, bottom = 1 - t;
@@ -78,9 +78,9 @@ bool SevenSegmentCanShow(const Text& text) {
   });
 }
 
-std::vector<Polygon> SevenSegmentShapes(const Text& text, int boxWidth, int boxHeight,
+std::vector<Outline> SevenSegmentShapes(const Text& text, int boxWidth, int boxHeight,
                                         int fontHeight, TextAlign align) {
-  std::vector<Polygon> shapes;
+  std::vector<Outline> shapes;
   double rowWidth = 0;  // in units of the digit height
   for (char c : text) {
     if (rowWidth > 0) rowWidth += kSpacing;
@@ -96,7 +96,7 @@ std::vector<Polygon> SevenSegmentShapes(const Text& text, int boxWidth, int boxH
   if (align == TextAlign::Centre) originX = (boxWidth - width) / 2;
   if (align == TextAlign::Right) originX = boxWidth - width;
   const double originY = (boxHeight - height) / 2;
-  for (Polygon& polygon : shapes) {
+  for (Outline& polygon : shapes) {
     for (PointF& p : polygon) {
       p.x = originX + (p.x + (1 - p.y) * kSlant) * height;
       p.y = originY + p.y * height;

@@ -17,5 +17,5 @@ bool SevenSegmentCanShow(const Text& text);
 // (character height), all of one width so a running clock does not shift, slightly slanted;
 // the row is centred vertically, placed horizontally by `align`, and shrunk when it would
 // not fit the box. Characters without a shape are skipped.
-std::vector<Polygon> SevenSegmentShapes(const Text& text, int boxWidth, int boxHeight,
+std::vector<Outline> SevenSegmentShapes(const Text& text, int boxWidth, int boxHeight,
                                         int fontHeight, TextAlign align);

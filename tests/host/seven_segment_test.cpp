@@ -11,9 +11,9 @@ struct Bounds {
   double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
 };
 
-Bounds BoundsOf(const std::vector<Polygon>& shapes) {
+Bounds BoundsOf(const std::vector<Outline>& shapes) {
   Bounds b;
-  for (const Polygon& polygon : shapes) {
+  for (const Outline& polygon : shapes) {
     for (const PointF& p : polygon) {
       b.left = std::min(b.left, p.x);
       b.right = std::max(b.right, p.x);
@@ -74,7 +74,7 @@ TEST(SevenSegment, TheRowIsCentredAndShrunkToFitTheBox) {
 
 TEST(CoverageMask, CoversInsideEdgesPartlyAndOutsideNot) {
   // A square from (1, 1) to (3, 2.5): two full pixels, two half-covered ones below them.
-  std::vector<Polygon> square = {{{1, 1}, {3, 1}, {3, 2.5}, {1, 2.5}}};
+  std::vector<Outline> square = {{{1, 1}, {3, 1}, {3, 2.5}, {1, 2.5}}};
   auto mask = CoverageMask(square, 4, 3);
   ASSERT_EQ(mask.size(), 12u);
   EXPECT_EQ(mask[1 * 4 + 1], 255);
@@ -83,10 +83,10 @@ TEST(CoverageMask, CoversInsideEdgesPartlyAndOutsideNot) {
   EXPECT_EQ(mask[0 * 4 + 0], 0);
   EXPECT_EQ(mask[1 * 4 + 3], 0);
   // Overlapping polygons cover a pixel once, not twice.
-  std::vector<Polygon> twice = {square[0], square[0]};
+  std::vector<Outline> twice = {square[0], square[0]};
   EXPECT_EQ(CoverageMask(twice, 4, 3), mask);
   // Shapes partly outside the grid are clipped, and empty grids give nothing.
-  std::vector<Polygon> outside = {{{-5, -5}, {10, -5}, {10, 10}, {-5, 10}}};
+  std::vector<Outline> outside = {{{-5, -5}, {10, -5}, {10, 10}, {-5, 10}}};
   EXPECT_EQ(CoverageMask(outside, 2, 2), std::vector<std::uint8_t>(4, 255));
   EXPECT_TRUE(CoverageMask(square, 0, 3).empty());
 }
