@@ -4,11 +4,6 @@
 #include "shell/layout.h"
 #include "shell/main_window.h"
 
-std::int32_t coreCount = 0;
-std::int32_t opacityLevel = 255;
-std::int32_t weatherPeriodMinutes = 2;
-std::uint32_t savedAffinityMask = 0;
-
 namespace {
 
 void OnTimer(Control timer) {
