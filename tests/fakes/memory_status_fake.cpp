@@ -1,0 +1,11 @@
+#include "tests/fakes/memory_status_fake.h"
+
+#include "load/memory_status.h"
+
+namespace fake {
+std::uint32_t memoryLoad = 0;
+}  // namespace fake
+
+namespace memory {
+std::uint32_t MemoryLoadPercent() { return fake::memoryLoad; }
+}  // namespace memory
