@@ -1,5 +1,6 @@
 #include <cstdlib>
 
+#include "clock/clock_tick.h"
 #include "platform/window_design.h"
 #include "shell/layout.h"
 #include "shell/main_window.h"
@@ -8,6 +9,7 @@ namespace {
 
 void OnTimer(Control timer) {
   switch (timer) {
+    case Control::时钟1: ClockTick(); break;
     case Control::时钟_cpu占用: OnLoadTimer(); break;
     default: break;
   }
