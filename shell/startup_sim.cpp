@@ -1,6 +1,6 @@
 // Start-up of veskara-sim: random load readings in place of the live ones.
+#include "load/simulated.h"
 #include "platform/runtime.h"
-#include "platform/toolkit.h"
 #include "shell/main_window.h"
 
 void CreateProgramObjects() {}
@@ -8,9 +8,9 @@ void ExitRoutine() {}
 
 void InitMainWindow() {
   toolkit::SeedRandom();
-  coreCount = toolkit::Random(3, 12);
-  toolkit::SetCaption(Control::标签_cpu占用率, toolkit::NumberToText(toolkit::Random(12, 100)) + "%");
+  coreCount = DrawSimulatedCoreCount();
+  ShowSimulatedCpuUsage();
   RunCommonStartupSteps();
 }
 
-void OnLoadTimer() {}
+void OnLoadTimer() { OnLoadTimerSimulated(); }
