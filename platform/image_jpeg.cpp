@@ -4,12 +4,13 @@
 // a landing point set with setjmp. Each libjpeg stage runs in its own small function that
 // sets that point and holds no C++ object, so a jump only ever crosses C frames; the
 // decompressor itself lives in an object whose destructor releases it.
-#include <jpeglib.h>
-
 #include <csetjmp>
-#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
+#include <cstdio>
 #include <limits>
-// After jpeglib.h: its configuration decides which messages exist.
+
+// In this order: jpeglib.h needs FILE and size_t declared, and its configuration decides
+// which messages jerror.h declares.
+#include <jpeglib.h>
 #include <jerror.h>
 
 #include "platform/image_formats.h"
