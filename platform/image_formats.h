@@ -14,11 +14,13 @@ namespace image_formats {
 using ByteView = std::span<const std::uint8_t>;
 
 // Pictures come from the web (the weather icon), so sizes read from the bytes are never
-// trusted: a side longer than kMaxSide or more than kMaxPixels pixels (256 MiB of BGRA)
+// trusted: a side longer than kMaxSide or more than kMaxPixels pixels (64 MiB of BGRA, a
+// sane ceiling for a 32-bit process whose largest picture is an animation of 534 x 598)
 // is refused before anything is allocated. An animation's frames together stay within
-// kMaxPixels as well, and it has at most kMaxFrames frames.
+// kMaxAnimationPixels (256 MiB), and it has at most kMaxFrames frames.
 constexpr std::int64_t kMaxSide = 16384;
-constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
+constexpr std::int64_t kMaxPixels = std::int64_t{1} << 24;
+constexpr std::int64_t kMaxAnimationPixels = std::int64_t{1} << 26;
 constexpr std::int64_t kMaxFrames = 4096;
 
 bool SizeAcceptable(std::int64_t width, std::int64_t height);

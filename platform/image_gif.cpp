@@ -91,8 +91,8 @@ class Composer {
     const std::int64_t canvasPixels = std::int64_t(image_.width) * image_.height;
     const std::int64_t frameCount = std::int64_t(image_.frames.size()) + 1;
     decodedPixels_ += std::int64_t(desc.Width) * desc.Height;
-    if (frameCount > kMaxFrames || frameCount * canvasPixels > kMaxPixels ||
-        decodedPixels_ > kMaxPixels)
+    if (frameCount > kMaxFrames || frameCount * canvasPixels > kMaxAnimationPixels ||
+        decodedPixels_ > kMaxAnimationPixels)
       return false;
     const ColorMapObject* colours = desc.ColorMap ? desc.ColorMap : gif_->SColorMap;
     if (!colours) return false;
