@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the picture decoding fuzz target with clang (libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer, against the host's libpng, libjpeg and giflib) and runs it
+# for a number of seconds. Not part of the normal test run.
+#
+#   scripts/fuzz.sh [seconds] [more libFuzzer options...]     seconds: 60 when not given
+#
+# New inputs go to $FUZZ_DIR/corpus (default /tmp/veskara-fuzz), findings to $FUZZ_DIR as
+# crash-*, leak-*, timeout-* or oom-* files; the seeds in tests/fuzz/corpus/image are only
+# read. A finding is replayed with: $FUZZ_DIR/image_fuzz <file>
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-60}
+shift $(($# > 0 ? 1 : 0))
+dir=${FUZZ_DIR:-/tmp/veskara-fuzz}
+mkdir -p "$dir/corpus"
+
+sources=(image.cpp image_png.cpp image_jpeg.cpp image_gif.cpp image_bmp.cpp image_ico.cpp)
+clang++ -std=c++20 -O1 -g -fno-omit-frame-pointer \
+  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+  -I"$here" "${sources[@]/#/$here/platform/}" "$here/tests/fuzz/image_fuzz.cpp" \
+  -lpng -ljpeg -lgif -o "$dir/image_fuzz"
+
+# An accepted animation may rightly hold a few hundred MiB (its frames together stay
+# within 64 Mi pixels); libFuzzer's default 2 GiB limit leaves room for the sanitizers.
+exec "$dir/image_fuzz" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
+  -artifact_prefix="$dir/" "$@" "$dir/corpus" "$here/tests/fuzz/corpus/image"
