@@ -40,33 +40,28 @@ std::wstring ClassOf(HWND w) {
 }
 
 // The widget: a visible top-level window of 340 x 341 holding a control with ID 3.
-HWND FindWidget() {
+BOOL CALLBACK IsWidget(HWND w, LPARAM out) {
+  RECT r;
+  if (!IsWindowVisible(w) || !GetWindowRect(w, &r)) return TRUE;
+  if (r.right - r.left != 340 || r.bottom - r.top != 341 || !GetDlgItem(w, 3)) return TRUE;
+  *reinterpret_cast<HWND*>(out) = w;
+  return FALSE;
+}
+
+BOOL CALLBACK IsErrorBox(HWND w, LPARAM out) {
+  if (!IsWindowVisible(w) || ClassOf(w) != L"#32770") return TRUE;
+  *reinterpret_cast<HWND*>(out) = w;
+  return FALSE;
+}
+
+HWND FindTopLevel(WNDENUMPROC test) {
   HWND found = nullptr;
-  EnumWindows(
-      [](HWND w, LPARAM out) -> BOOL {
-        RECT r;
-        if (!IsWindowVisible(w) || !GetWindowRect(w, &r)) return TRUE;
-        if (r.right - r.left != 340 || r.bottom - r.top != 341 || !GetDlgItem(w, 3)) return TRUE;
-        *reinterpret_cast<HWND*>(out) = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumWindows(test, reinterpret_cast<LPARAM>(&found));
   return found;
 }
 
-HWND FindErrorBox() {
-  HWND found = nullptr;
-  EnumWindows(
-      [](HWND w, LPARAM out) -> BOOL {
-        if (IsWindowVisible(w) && ClassOf(w) == L"#32770") {
-          *reinterpret_cast<HWND*>(out) = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
+HWND FindWidget() { return FindTopLevel(IsWidget); }
+HWND FindErrorBox() { return FindTopLevel(IsErrorBox); }
 
 template <typename Find>
 HWND WaitFor(Find find, int seconds) {
