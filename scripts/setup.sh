@@ -10,7 +10,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   libz-mingw-w64-dev mingw-w64-tools
   libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libjpeg-dev libgif-dev zlib1g-dev
-  wine wine32:i386 xvfb xdotool x11-apps x11-utils imagemagick
+  wine wine32:i386 qemu-user-static xvfb xdotool x11-apps x11-utils imagemagick
   fonts-wqy-zenhei locales
   dpkg-dev autoconf automake libtool nasm
 )
@@ -45,6 +45,15 @@ fi
 if ! locale -a 2>/dev/null | grep -qi '^zh_CN.utf8$'; then
   sed -i -E 's/^# *(zh_CN.UTF-8 UTF-8|en_US.UTF-8 UTF-8)/\1/' /etc/locale.gen
   locale-gen >/dev/null
+fi
+
+# These machines cannot run 32-bit x86 code natively, and 32-bit Wine runs the Windows
+# programs: qemu's user-mode emulator carries it. Register it when the package did not.
+if ! "$here/scripts/can-run-i386.sh"; then
+  binfmt=/proc/sys/fs/binfmt_misc
+  [ -e "$binfmt/register" ] || mount -t binfmt_misc binfmt_misc "$binfmt"
+  [ -e "$binfmt/qemu-i386" ] || printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' >"$binfmt/register"
+  "$here/scripts/can-run-i386.sh" || { echo "setup: 32-bit programs cannot run here" >&2; exit 1; }
 fi
 
 "$here/scripts/cross-deps.sh"
