@@ -87,14 +87,15 @@ class DragAndEsc(unittest.TestCase):
             self.assertEqual(run.wait_exit(), 0)
 
 
-class ChineseCaptions(unittest.TestCase):
-    def test_captions_read_right_under_both_code_pages(self):
-        for locale, name in (("en_US.UTF-8", "cp1252"), ("zh_CN.UTF-8", "cp936")):
-            with self.subTest(locale=locale), Widget(program_path("veskara-sim.exe"), locale=locale) as run:
-                snap = run.snapshot()
-                screenshot("captions-" + name)
-                for control_id, text in DESIGN_TEXTS.items():
-                    self.assertEqual(snap.text(control_id), text)
+class ChineseCaptionsUnderCodePage1252(unittest.TestCase):
+    """The started window above runs with code page 936; captions must not depend on it."""
+
+    def test_captions_read_right(self):
+        with Widget(program_path("veskara-sim.exe"), locale="en_US.UTF-8") as run:
+            snap = run.snapshot()
+            screenshot("captions-cp1252")
+            for control_id, text in DESIGN_TEXTS.items():
+                self.assertEqual(snap.text(control_id), text)
 
 
 if __name__ == "__main__":
