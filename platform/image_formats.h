@@ -19,8 +19,15 @@ using ByteView = std::span<const std::uint8_t>;
 // is refused before anything is allocated. An animation's frames together stay within
 // kMaxAnimationPixels (256 MiB), and it has at most kMaxFrames frames.
 constexpr std::int64_t kMaxSide = 16384;
+#ifndef VESKARA_FUZZING
 constexpr std::int64_t kMaxPixels = std::int64_t{1} << 24;
 constexpr std::int64_t kMaxAnimationPixels = std::int64_t{1} << 26;
+#else
+// The fuzz build (scripts/fuzz.sh) keeps pictures small so that its runs go into the
+// structure of the bytes rather than into filling and copying large canvases.
+constexpr std::int64_t kMaxPixels = std::int64_t{1} << 20;
+constexpr std::int64_t kMaxAnimationPixels = std::int64_t{1} << 22;
+#endif
 constexpr std::int64_t kMaxFrames = 4096;
 
 bool SizeAcceptable(std::int64_t width, std::int64_t height);
