@@ -12,6 +12,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# The programs carry their libraries inside: the prefix holds only static archives, and
+# the MinGW tree has zlib both ways, so ask for its archive (FindZLIB). FindPNG puts
+# ZLIB::ZLIB after libpng on the link line.
+set(ZLIB_USE_STATIC_LIBS ON)
 
 # Tests run under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh")
