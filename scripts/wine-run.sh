@@ -1,25 +1,45 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine in the project's Wine prefix and returns its exit code
-# (the low byte: -1 arrives as 255). Used as CMake's emulator for the Win32 tests and by
-# the run and end-to-end scripts. The caller's LC_ALL decides the ANSI code page
-# (zh_CN.UTF-8: 936, en_US.UTF-8: 1252).
+# Runs a Windows program under Wine and hands back its exit code. Wine reports the low
+# byte of the Windows exit code, so ExitProcess(-1) arrives as 255. CMake's emulator for
+# the Win32 tests; the run and end-to-end scripts use it too.
+#
+# The caller decides the ANSI code page through LC_ALL (zh_CN.UTF-8 gives 936,
+# en_US.UTF-8 gives 1252) and the X display through DISPLAY; both pass through untouched.
 set -euo pipefail
-export WINEPREFIX=${VESKARA_WINEPREFIX:-/var/cache/veskara/wineprefix}
-export WINEDEBUG=${WINEDEBUG:--all}
-# No prompts to install Wine's .NET and HTML engines and no desktop menu entries: the
-# programs need none of them.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
-export LC_ALL=${LC_ALL:-zh_CN.UTF-8}
 
-if [ ! -f "$WINEPREFIX/.veskara-ready" ]; then
+cache=/var/cache/veskara
+export WINEPREFIX=${VESKARA_WINEPREFIX:-$cache/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}   # the caller may ask for channels while debugging
+# No prompts to install Wine's .NET and HTML engines: the programs need neither.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# How long the Wine server and the prefix's services outlive the last program. Starting
+# them is slow where 32-bit code runs through an emulator, and the tests come one after
+# another.
+linger=${VESKARA_WINE_LINGER:-60}
+
+# The prefix is made once and reused; wineboot completes a half-made one (no marker).
+ready=$WINEPREFIX/.veskara-ready
+if [[ ! -f $ready ]]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
-  (
-    flock 9
-    if [ ! -f "$WINEPREFIX/.veskara-ready" ]; then
-      wineboot -i >/dev/null 2>&1 || true
-      wineserver -w
-      touch "$WINEPREFIX/.veskara-ready"
+  exec 9>"$WINEPREFIX.lock"
+  flock 9
+  if [[ ! -f $ready ]]; then
+    log=$WINEPREFIX.log
+    echo "wine-run: making the Wine prefix $WINEPREFIX (once; log $log)" >&2
+    if ! { wineboot -i && wineserver -w; } </dev/null >"$log" 2>&1; then
+      echo "wine-run: wineboot -i failed; see $log" >&2
+      exit 1
     fi
-  ) 9>"$WINEPREFIX.lock"
+    touch "$ready"
+  fi
+  exec 9>&-
+fi
+
+# The first program on a fresh server starts the prefix's services, and they would
+# inherit the caller's pipes and hold them open while they run (ctest waits for them to
+# close). So a server that this call starts gets its services now, on /dev/null. A
+# server already running answers with exit code 2.
+if wineserver -p"$linger" </dev/null >/dev/null 2>&1; then
+  wine wineboot </dev/null >/dev/null 2>&1 || true
 fi
 exec wine "$@"
