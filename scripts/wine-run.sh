@@ -4,14 +4,17 @@
 # the Win32 tests; the run and end-to-end scripts use it too.
 #
 # The caller decides the ANSI code page through LC_ALL (zh_CN.UTF-8 gives 936,
-# en_US.UTF-8 gives 1252) and the X display through DISPLAY; both pass through untouched.
+# en_US.UTF-8 gives 1252; unset means zh_CN.UTF-8, the widget's home) and the X display
+# through DISPLAY.
 set -euo pipefail
 
 cache=/var/cache/veskara
 export WINEPREFIX=${VESKARA_WINEPREFIX:-$cache/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}   # the caller may ask for channels while debugging
-# No prompts to install Wine's .NET and HTML engines: the programs need neither.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No prompts to install Wine's .NET and HTML engines and no desktop menu entries: the
+# programs need none of them.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
+export LC_ALL=${LC_ALL:-zh_CN.UTF-8}
 # How long the Wine server and the prefix's services outlive the last program. Starting
 # them is slow where 32-bit code runs through an emulator, and the tests come one after
 # another.
