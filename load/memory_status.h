@@ -8,7 +8,7 @@
 namespace memory {
 
 // The memory load in percent from the system's memory status; 0 when the system cannot
-// say (the status record stays zeroed).
+// say (the status record stays zeroed) or says something impossible (above 100).
 std::uint32_t MemoryLoadPercent();
 
 }  // namespace memory
