@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,15 @@ int Dump(int seconds) {
               r.left, r.top, r.right, r.bottom, origin.x, origin.y, c.right, c.bottom,
               (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYERED) ? 1 : 0,
               (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  DWORD_PTR processMask = 0, systemMask = 0;
+  if (HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid)) {
+    GetProcessAffinityMask(process, &processMask, &systemMask);
+    CloseHandle(process);
+  }
+  std::printf("process\t%lu\taffinity\t%lu\tsystem\t%lu\n", static_cast<unsigned long>(pid),
+              static_cast<unsigned long>(processMask), static_cast<unsigned long>(systemMask));
   HWND owner = GetWindow(w, GW_OWNER);
   std::printf("owner\t%d\tvisible\t%d\ttoolwindow\t%d\n", owner ? 1 : 0,
               owner && IsWindowVisible(owner) ? 1 : 0,
@@ -130,12 +140,31 @@ int ErrorBox(int seconds) {
   return 0;
 }
 
+// "serve" keeps one probe for a whole run of the widget: every Wine process start is
+// costly where 32-bit code runs through an emulator. It reads commands ("dump SECONDS",
+// "errorbox SECONDS", "quit") and ends each answer with a line "end".
+int Serve() {
+  char line[128];
+  while (std::fgets(line, sizeof line, stdin)) {
+    char command[32] = {};
+    int seconds = 30;
+    if (std::sscanf(line, "%31s %d", command, &seconds) < 1) continue;
+    std::string c = command;
+    if (c == "quit") break;
+    if (c == "errorbox") ErrorBox(seconds);
+    else Dump(seconds);
+    std::printf("end\n");
+    std::fflush(stdout);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string command = argc > 1 ? argv[1] : "dump";
   int seconds = argc > 2 ? std::atoi(argv[2]) : 30;
-  int rc = command == "errorbox" ? ErrorBox(seconds) : Dump(seconds);
+  int rc = command == "serve" ? Serve() : command == "errorbox" ? ErrorBox(seconds) : Dump(seconds);
   std::fflush(stdout);
   return rc;
 }

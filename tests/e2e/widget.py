@@ -19,37 +19,50 @@ def program_path(name):
 
 
 class Widget:
-    """One run of a program; use as a context manager so the process never outlives a test."""
+    """One run of a program with one probe beside it; use as a context manager so neither
+    outlives a test. Every Wine process start is costly here (32-bit code runs through an
+    emulator), so a run keeps its probe for all its questions."""
 
     def __init__(self, exe, locale="zh_CN.UTF-8", env=None, cwd=None):
         self.exe = exe
         self.env = dict(os.environ, LC_ALL=locale, **(env or {}))
         self.cwd = cwd
         self.process = None
+        self.prober = None
 
     def __enter__(self):
         self.process = subprocess.Popen([WINE_RUN, self.exe], env=self.env, cwd=self.cwd,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        self.prober = subprocess.Popen([WINE_RUN, PROBE, "serve"], env=self.env, stdin=subprocess.PIPE,
+                                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         return self
 
     def __exit__(self, *exc):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()
+        for p in (self.process, self.prober):
+            if p and p.poll() is None:
+                p.kill()
+                p.wait()
         subprocess.run(["xdotool", "mouseup", "1"], stderr=subprocess.DEVNULL)
         return False
 
     def probe(self, command="dump", seconds=40):
-        """The probe's records, each a list of fields: window, owner, region, control."""
-        out = subprocess.run([WINE_RUN, PROBE, command, str(seconds)], env=self.env,
-                             capture_output=True, timeout=seconds + 60).stdout.decode("utf-8")
-        return [line.rstrip("\r").split("\t") for line in out.splitlines() if line.strip()]
+        """The probe's records, each a list of fields: window, process, owner, region, control."""
+        self.prober.stdin.write(("%s %d\n" % (command, seconds)).encode())
+        self.prober.stdin.flush()
+        records = []
+        for raw in self.prober.stdout:
+            line = raw.decode("utf-8").rstrip("\r\n")
+            if line == "end":
+                return records
+            if line.strip():
+                records.append(line.split("\t"))
+        raise AssertionError("the probe ended early: %r" % records)
 
     def snapshot(self, seconds=40):
-        records = self.probe("dump", seconds)
-        return Snapshot(records)
+        return Snapshot(self.probe("dump", seconds))
 
-    def wait_exit(self, seconds=20):
+    def wait_exit(self, seconds=60):
         try:
             return self.process.wait(timeout=seconds)
         except subprocess.TimeoutExpired:
@@ -71,6 +84,8 @@ class Snapshot:
         self.client_size = (int(window[8]), int(window[9]))
         self.layered = window[11] == "1"
         self.topmost = window[13] == "1"
+        process = next(r for r in records if r[0] == "process")
+        self.affinity, self.system_affinity = int(process[3]), int(process[5])
         owner = next(r for r in records if r[0] == "owner")
         self.owner = {"exists": owner[1] == "1", "visible": owner[3] == "1", "toolwindow": owner[5] == "1"}
         self.region = [tuple(int(v) for v in r[1:5]) for r in records if r[0] == "region"]
