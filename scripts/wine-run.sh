@@ -15,9 +15,8 @@ export WINEDEBUG=${WINEDEBUG:--all}   # the caller may ask for channels while de
 # programs need none of them.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
 export LC_ALL=${LC_ALL:-zh_CN.UTF-8}
-# How long the Wine server and the prefix's services outlive the last program. Starting
-# them is slow where 32-bit code runs through an emulator, and the tests come one after
-# another.
+# How long an idle Wine server waits for the next program before it exits (Debian's
+# wineserver wrapper asks for no wait at all); the tests come one after another.
 linger=${VESKARA_WINE_LINGER:-60}
 
 # The prefix is made once and reused; wineboot completes a half-made one (no marker).
