@@ -14,6 +14,9 @@ namespace {
 std::atomic<bool> refreshRunning{false};
 
 void RunRefresh(std::int32_t) {
+  // Two ticks may start threads before either has taken over; the later one leaves.
+  bool idle = false;
+  if (!refreshRunning.compare_exchange_strong(idle, true)) return;
   RefreshLoadPanel();
   refreshRunning.store(false);
 }
@@ -35,7 +38,8 @@ void RefreshMemoryLoad() {
 }
 
 void OnLoadTimerLive() {
-  bool idle = false;
-  if (!refreshRunning.compare_exchange_strong(idle, true)) return;
+  // The running refresh marks itself, so a thread that could not be started never leaves
+  // the panel waiting for a refresh that does not come.
+  if (refreshRunning.load()) return;
   toolkit::StartThread(RunRefresh);
 }

@@ -4,8 +4,12 @@
 
 namespace fake {
 std::uint32_t memoryLoad = 0;
+std::function<void()> onMemoryRead;
 }  // namespace fake
 
 namespace memory {
-std::uint32_t MemoryLoadPercent() { return fake::memoryLoad; }
+std::uint32_t MemoryLoadPercent() {
+  if (fake::onMemoryRead) fake::onMemoryRead();
+  return fake::memoryLoad;
+}
 }  // namespace memory

@@ -54,6 +54,7 @@ class LiveLoadPanelTest : public ::testing::Test {
     coreCount = 4;
     InitTemperatureProbe();
   }
+  void TearDown() override { fake::onMemoryRead = nullptr; }
 };
 
 TEST_F(LiveLoadPanelTest, RefreshWritesTheThreeLabels) {
@@ -85,16 +86,29 @@ TEST_F(LiveLoadPanelTest, FailedReadingsShowTheirFallbacks) {
 }
 
 TEST_F(LiveLoadPanelTest, TickWhileARefreshRunsIsSkipped) {
-  OnLoadTimerLive();
-  OnLoadTimerLive();  // the first refresh has not run yet
-  ASSERT_EQ(state.threadsStarted.size(), 1u);
-  EXPECT_TRUE(state.captions.empty());
+  auto runThread = [](std::size_t k) { state.threadsStarted[k].first(state.threadsStarted[k].second); };
+  int refreshes = 0;
+  std::size_t startedDuringRefresh = 0;
+  fake::onMemoryRead = [&] {
+    ++refreshes;
+    OnLoadTimerLive();  // a tick while this refresh runs
+    startedDuringRefresh = state.threadsStarted.size();
+    if (refreshes == 1) runThread(1);  // a thread started before, arriving now
+  };
 
-  state.threadsStarted[0].first(state.threadsStarted[0].second);  // the thread runs and ends
-  EXPECT_EQ(state.captions[Control::标签_占用率统计1], "内存:37%");
   OnLoadTimerLive();
-  EXPECT_EQ(state.threadsStarted.size(), 2u);
-  state.threadsStarted[1].first(state.threadsStarted[1].second);
+  OnLoadTimerLive();  // both ticks come before the first thread runs
+  ASSERT_EQ(state.threadsStarted.size(), 2u);
+  runThread(0);
+  EXPECT_EQ(startedDuringRefresh, 2u) << "no thread started while the refresh runs";
+  EXPECT_EQ(refreshes, 1) << "the second thread left without refreshing";
+  EXPECT_EQ(state.captions[Control::标签_占用率统计1], "内存:37%");
+
+  fake::onMemoryRead = [&] { ++refreshes; };
+  OnLoadTimerLive();  // the refresh has ended: the next tick refreshes again
+  ASSERT_EQ(state.threadsStarted.size(), 3u);
+  runThread(2);
+  EXPECT_EQ(refreshes, 2);
 }
 
 TEST(SimulatedLoadPanelTest, ReadingsStayInRangeWithAFixedCoreCount) {
