@@ -48,7 +48,8 @@ class LiveReadings(unittest.TestCase):
             screenshot("live-43")
             self.assertRegex(snap.text(5), r"^[1-9]\d*核CPU：43℃  $")
             self.assertRegex(snap.text(6), r"^([1-9]\d?|100)%$")
-            self.assertRegex(snap.text(4), r"^内存:([1-9]\d?|100)%$")
+            # 0 where the system reports no sensible memory load (Wine on a large host).
+            self.assertRegex(snap.text(4), r"^内存:(\d{1,2}|100)%$")
             self.assertEqual(snap.affinity, first.affinity, "readers put the process back where it started")
             self.assertEqual(snap.affinity, snap.system_affinity)
 
