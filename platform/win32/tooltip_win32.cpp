@@ -11,11 +11,13 @@ namespace {
 
 constexpr int kMaxTipWidth = 400;
 
-// The tooltip window of the window that `tool` belongs to, made on first use. Owned by that
-// window, so it goes when the window goes. UI thread only.
+// The tooltip window of the window that `tool` belongs to, made on first use. UI thread only.
+// It is owned by that window's own (hidden) owner, which outlives the window: a window that
+// owns an always-on-top popup cannot itself be put on top under Wine, and the widget must be.
 HWND TooltipFor(HWND tool) {
   static HWND tooltip = nullptr;
   HWND root = GetAncestor(tool, GA_ROOT);
+  if (HWND rootOwner = GetWindow(root, GW_OWNER)) root = rootOwner;
   if (tooltip && IsWindow(tooltip) && GetWindow(tooltip, GW_OWNER) == root) return tooltip;
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&classes);

@@ -33,10 +33,15 @@ namespace toolkit {
 
 void SetTopmost(bool onTop) {
   platform::OnUiThread([&] {
-    if (HWND window = platform::MainWindow()) {
-      SetWindowPos(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    HWND window = platform::MainWindow();
+    if (!window) return;
+    constexpr UINT kZOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    // Wine keeps an owned window above its owner by inserting it right after the window
+    // that precedes the owner; when that is the widget itself, "not on top" is lost. The
+    // hidden owner at the bottom of the order has another window before it.
+    HWND owner = GetWindow(window, GW_OWNER);
+    if (!onTop && owner) SetWindowPos(owner, HWND_BOTTOM, 0, 0, 0, 0, kZOrderOnly);
+    SetWindowPos(window, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, kZOrderOnly);
   });
 }
 
