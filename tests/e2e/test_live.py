@@ -12,7 +12,7 @@ import unittest
 import widget
 from widget import Widget, program_path, screenshot
 
-START_UP_SECONDS = 900
+START_UP_SECONDS = 300
 STAND_IN = os.path.join(widget.BUILD, "stand_in", "WinRing0.dll")
 # Bit 31 set (a valid readout) and 57 in bits 22 to 16: 100 - 57 = 43 degrees.
 READOUT_57 = "0x88390000"

@@ -112,6 +112,16 @@ def screenshot(name):
     return path
 
 
+def screenshot_when(name, shows, seconds=30):
+    """A screenshot as soon as shows(pixels) holds, or the last one tried after seconds."""
+    deadline = time.monotonic() + seconds
+    while True:
+        path = screenshot(name)
+        if shows(pixels(path)) or time.monotonic() > deadline:
+            return pixels(path)
+        time.sleep(0.5)
+
+
 def pixels(path):
     """(width, height, bytes) of a picture as 8-bit RGB."""
     size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, check=True).stdout.split()
