@@ -1,7 +1,6 @@
 """veskara-sim as a user and a UI-automation client meet it: place, shape, owner, controls,
 colours, the clock and date panel, the simulated load panel, dragging, Esc, and Chinese
-captions under both ANSI code pages. One run serves the ordered steps of a class: every
-start of a program under Wine is costly here."""
+captions under both ANSI code pages. One run serves the ordered steps of a class."""
 
 import datetime
 import re

@@ -20,8 +20,8 @@ def program_path(name):
 
 class Widget:
     """One run of a program with one probe beside it; use as a context manager so neither
-    outlives a test. Every Wine process start is costly here (32-bit code runs through an
-    emulator), so a run keeps its probe for all its questions."""
+    outlives a test. A run keeps its probe for all its questions: every Wine process start
+    costs a little (32-bit code runs through an emulator here)."""
 
     def __init__(self, exe, locale="zh_CN.UTF-8", env=None, cwd=None):
         self.exe = exe
