@@ -15,9 +15,17 @@ fi
 start_virtual_display
 "$root/scripts/wine-run.sh" "$program" &
 widget=$!
-sleep "${VESKARA_SCREENSHOT_DELAY:-6}"
 mkdir -p "$root/artifacts"
 shot="$root/artifacts/veskara-sim-$(date +%Y%m%d-%H%M%S).png"
+# The screen stays black until the widget is painted; the first Wine start of a machine
+# also makes the Wine prefix. Then a few seconds more, so the clock and animation run.
+for _ in $(seq 300); do
+  import -window root "$shot"
+  [ "$(convert "$shot" -format '%[max]' info:)" != 0 ] && break
+  kill -0 "$widget" 2>/dev/null || { echo "veskara-sim ended before it showed" >&2; exit 1; }
+  sleep 1
+done
+sleep "${VESKARA_SCREENSHOT_DELAY:-3}"
 import -window root "$shot"
-echo "veskara-sim is running on virtual display $DISPLAY; screenshot: $shot"
+echo "veskara-sim ran on virtual display $DISPLAY; screenshot: $shot"
 kill "$widget" 2>/dev/null || true
