@@ -34,6 +34,17 @@ std::wstring WindowText(HWND w) {
   return text;
 }
 
+// The processor cores as the system counts them: what WMI's NumberOfCores reports.
+int ProcessorCores() {
+  DWORD size = 0;
+  GetLogicalProcessorInformation(nullptr, &size);
+  std::vector<SYSTEM_LOGICAL_PROCESSOR_INFORMATION> records(size / sizeof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION));
+  if (!GetLogicalProcessorInformation(records.data(), &size)) return -1;
+  int cores = 0;
+  for (const auto& r : records) cores += r.Relationship == RelationProcessorCore;
+  return cores;
+}
+
 std::wstring ClassOf(HWND w) {
   wchar_t name[128] = {};
   GetClassNameW(w, name, 128);
@@ -95,8 +106,9 @@ int Dump(int seconds) {
     GetProcessAffinityMask(process, &processMask, &systemMask);
     CloseHandle(process);
   }
-  std::printf("process\t%lu\taffinity\t%lu\tsystem\t%lu\n", static_cast<unsigned long>(pid),
-              static_cast<unsigned long>(processMask), static_cast<unsigned long>(systemMask));
+  std::printf("process\t%lu\taffinity\t%lu\tsystem\t%lu\tcores\t%d\n", static_cast<unsigned long>(pid),
+              static_cast<unsigned long>(processMask), static_cast<unsigned long>(systemMask),
+              ProcessorCores());
   HWND owner = GetWindow(w, GW_OWNER);
   std::printf("owner\t%d\tvisible\t%d\ttoolwindow\t%d\n", owner ? 1 : 0,
               owner && IsWindowVisible(owner) ? 1 : 0,

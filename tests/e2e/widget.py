@@ -86,6 +86,7 @@ class Snapshot:
         self.topmost = window[13] == "1"
         process = next(r for r in records if r[0] == "process")
         self.affinity, self.system_affinity = int(process[3]), int(process[5])
+        self.cores = int(process[7])
         owner = next(r for r in records if r[0] == "owner")
         self.owner = {"exists": owner[1] == "1", "visible": owner[3] == "1", "toolwindow": owner[5] == "1"}
         self.region = [tuple(int(v) for v in r[1:5]) for r in records if r[0] == "region"]
