@@ -9,7 +9,7 @@ import unittest
 
 import date_panel
 import widget
-from widget import Widget, pixel, pixels, program_path, screenshot
+from widget import Widget, pixel, program_path, screenshot
 
 SCREEN = (1280, 1024)
 CENTRED = ((SCREEN[0] - 340) // 2, (SCREEN[1] - 341) // 2)
@@ -33,14 +33,20 @@ def near(colour, expected, tolerance=8):
     return all(abs(a - b) <= tolerance for a, b in zip(colour, expected))
 
 
+def painted(snap):
+    """Whether a screenshot shows the widget drawn, face and controls: the window exists a
+    moment before X shows it painted."""
+    left, top = snap.rect[:2]
+    panel_corner = snap.screen_point(21, 0.97, 0.03)
+    return lambda p: near(pixel(p, left + 100, top + 100), DISC) and near(pixel(p, *panel_corner), DISC)
+
+
 class SimulatedWidget(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.run_ = Widget(program_path("veskara-sim.exe")).__enter__()
         cls.snap = cls.run_.snapshot(START_UP_SECONDS)
-        # The window exists a moment before X shows it painted.
-        left, top = cls.snap.rect[:2]
-        cls.shot = widget.screenshot_when("sim-started", lambda p: near(pixel(p, left + 100, top + 100), DISC))
+        cls.shot = widget.screenshot_when("sim-started", painted(cls.snap))
 
     @classmethod
     def tearDownClass(cls):
@@ -124,7 +130,7 @@ class CaptionsUnderCodePage1252(unittest.TestCase):
     def test_captions_read_right(self):
         with Widget(program_path("veskara-sim.exe"), locale="en_US.UTF-8") as run:
             snap = run.snapshot(START_UP_SECONDS)
-            screenshot("sim-cp1252")
+            widget.screenshot_when("sim-cp1252", painted(snap))
             for control_id, text in DESIGN_TEXTS.items():
                 self.assertEqual(snap.text(control_id), text)
 

@@ -43,6 +43,9 @@ class Widget:
             if p and p.poll() is None:
                 p.kill()
                 p.wait()
+        if self.prober:
+            self.prober.stdin.close()
+            self.prober.stdout.close()
         subprocess.run(["xdotool", "mouseup", "1"], stderr=subprocess.DEVNULL)
         return False
 
@@ -159,7 +162,8 @@ def key(name, at=None):
 def read_png_rgba(path):
     """The pixels of an 8-bit RGBA, non-interlaced PNG as rows of (r, g, b, a): enough for
     the widget's own skin picture, read independently of the widget's decoder."""
-    data = open(path, "rb").read()
+    with open(path, "rb") as f:
+        data = f.read()
     assert data[:8] == b"\x89PNG\r\n\x1a\n"
     pos, idat, width = 8, b"", 0
     while pos < len(data):
