@@ -12,7 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libpng-dev libjpeg-dev libgif-dev zlib1g-dev
   wine wine32:i386 xvfb xdotool x11-apps x11-utils imagemagick
   fonts-wqy-zenhei locales
-  dpkg-dev autoconf automake libtool nasm
+  dpkg-dev make nasm
 )
 
 missing=()
