@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/win32/processor_cores.h"
+
 namespace {
 
 std::string Utf8(const std::wstring& w) {
@@ -32,17 +34,6 @@ std::wstring WindowText(HWND w) {
   n = GetWindowTextW(w, text.data(), n + 1);
   text.resize(std::size_t(n > 0 ? n : 0));
   return text;
-}
-
-// The processor cores as the system counts them: what WMI's NumberOfCores reports.
-int ProcessorCores() {
-  DWORD size = 0;
-  GetLogicalProcessorInformation(nullptr, &size);
-  std::vector<SYSTEM_LOGICAL_PROCESSOR_INFORMATION> records(size / sizeof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION));
-  if (!GetLogicalProcessorInformation(records.data(), &size)) return -1;
-  int cores = 0;
-  for (const auto& r : records) cores += r.Relationship == RelationProcessorCore;
-  return cores;
 }
 
 std::wstring ClassOf(HWND w) {
@@ -108,7 +99,7 @@ int Dump(int seconds) {
   }
   std::printf("process\t%lu\taffinity\t%lu\tsystem\t%lu\tcores\t%d\n", static_cast<unsigned long>(pid),
               static_cast<unsigned long>(processMask), static_cast<unsigned long>(systemMask),
-              ProcessorCores());
+              SystemCoreCount());
   HWND owner = GetWindow(w, GW_OWNER);
   std::printf("owner\t%d\tvisible\t%d\ttoolwindow\t%d\n", owner ? 1 : 0,
               owner && IsWindowVisible(owner) ? 1 : 0,
@@ -152,8 +143,8 @@ int ErrorBox(int seconds) {
   return 0;
 }
 
-// "serve" keeps one probe for a whole run of the widget: every Wine process start is
-// costly where 32-bit code runs through an emulator. It reads commands ("dump SECONDS",
+// "serve" keeps one probe for a whole run of the widget, rather than a Wine process per
+// question. It reads commands ("dump SECONDS",
 // "errorbox SECONDS", "quit") and ends each answer with a line "end".
 int Serve() {
   char line[128];

@@ -4,24 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "load/live_startup.h"
 #include "load/processor_info.h"
 #include "load/wmi.h"
+#include "tests/win32/processor_cores.h"
 
 namespace {
-
-// Physical cores as the system itself counts them.
-int SystemCoreCount() {
-  DWORD size = 0;
-  GetLogicalProcessorInformation(nullptr, &size);
-  std::vector<SYSTEM_LOGICAL_PROCESSOR_INFORMATION> records(size / sizeof(SYSTEM_LOGICAL_PROCESSOR_INFORMATION));
-  if (!GetLogicalProcessorInformation(records.data(), &size)) return -1;
-  int cores = 0;
-  for (const auto& r : records) cores += r.Relationship == RelationProcessorCore;
-  return cores;
-}
 
 // True when the calling thread holds no COM initialisation: a fresh one is the first.
 bool ThreadHasNoCom() {
